@@ -4,29 +4,17 @@
 #include <unistd.h>
 
 #include <climits>
-#include <ctime>
 #include <filesystem>
 #include <thread>
 
 #include "ChannelFixture.h"
+#include "ProcessResources.h"
 
 namespace veltrix::test {
 namespace {
 
 using namespace std::chrono_literals;
 using ChannelFailureTest = ChannelFixture;
-
-size_t OpenDescriptorCount() {
-    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
-                                             std::filesystem::directory_iterator{}));
-}
-
-std::chrono::milliseconds ProcessCpuTime() {
-    timespec cpu{};
-    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::seconds(cpu.tv_sec) + std::chrono::nanoseconds(cpu.tv_nsec));
-}
 
 TEST_F(ChannelFailureTest, NumbersOutsideTheTableAreRefusedByEveryOperation) {
     ports_.AddPort(0);
