@@ -1,0 +1,76 @@
+// What opening and closing a channel cost, as port discovery pays it for every port that opens.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+
+#include "Figure.h"
+#include "Format.h"
+#include "PortDirectory.h"
+#include "Samples.h"
+#include "vci.h"
+
+namespace veltrix::bench {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr int32_t kChannel = 0;
+constexpr int kCycles = 15;
+constexpr auto kCloseWait = 200ms;
+// Start-up may spend 50 ms beyond the closes' waits with 8 ports: about 6 ms per port.
+constexpr auto kCycleAllowance = 50ms / 8;
+
+template <typename Action>
+std::chrono::nanoseconds TimeOf(Action action) {
+    const auto started = Clock::now();
+    action();
+    return Clock::now() - started;
+}
+
+std::string MedianAndMax(const Samples& samples) {
+    return DurationText(Percentile(samples, 50)) + " (max " +
+           DurationText(Percentile(samples, 100)) + ")";
+}
+
+int Main() {
+    test::PortDirectory ports;
+    const std::string path = ports.AddPort(kChannel).LinkPath();
+
+    Samples bareOpens;
+    Samples opens;
+    Samples closes;
+    Samples cycles;
+    for (int i = 0; i < kCycles; ++i) {
+        bareOpens.push_back(
+            TimeOf([&] { ::close(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK)); }));
+        int32_t opened = 0;
+        opens.push_back(TimeOf([&] { opened = VCI_OpenDevice(kChannel); }));
+        if (opened != 1) {
+            std::fprintf(stderr, "cannot open COM%d\n", kChannel);
+            return 1;
+        }
+        closes.push_back(TimeOf([&] { VCI_CloseDevice(kChannel); }));
+        cycles.push_back(opens.back() + closes.back());
+    }
+
+    Report({"Open of a channel (port, line settings, reader started)", MedianAndMax(opens),
+            "open() + close() of the same tty: " + DurationText(Percentile(bareOpens, 50)), "",
+            Verdict::NoGoal});
+    Report({"Close of an open channel", MedianAndMax(closes),
+            DurationText(kCloseWait) + " (the close's fixed wait)", "", Verdict::NoGoal});
+    const auto cycle = Percentile(cycles, 50);
+    Report({"Open + close, port discovery's cost per port (median)", DurationText(cycle),
+            DurationText(kCloseWait), "< " + DurationText(kCloseWait + kCycleAllowance),
+            Below(cycle.count(), std::chrono::nanoseconds(kCloseWait + kCycleAllowance).count())});
+    return 0;
+}
+
+}  // namespace
+}  // namespace veltrix::bench
+
+int main() {
+    return veltrix::bench::Main();
+}

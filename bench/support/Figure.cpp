@@ -1,0 +1,38 @@
+#include "Figure.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace veltrix::bench {
+
+namespace {
+
+// Tabs and line breaks would split the row.
+std::string Cell(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n'; }, ' ');
+    return text.empty() ? "—" : text;
+}
+
+const char* VerdictText(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::Holds:
+            return "yes";
+        case Verdict::Misses:
+            return "no";
+        case Verdict::NoGoal:
+            break;
+    }
+    return "—";
+}
+
+}  // namespace
+
+void Report(const Figure& figure) {
+    std::printf("FIGURE\t%s\t%s\t%s\t%s\t%s\n", Cell(figure.name).c_str(),
+                Cell(figure.measured).c_str(), Cell(figure.floor).c_str(),
+                Cell(figure.goal).c_str(), VerdictText(figure.verdict));
+    std::fflush(stdout);
+}
+
+}  // namespace veltrix::bench

@@ -1,0 +1,28 @@
+// One row of the benchmark table: a figure measured in this run, beside its floor and its goal.
+#pragma once
+
+#include <string>
+
+namespace veltrix::bench {
+
+enum class Verdict { Holds, Misses, NoGoal };
+
+struct Figure {
+    std::string name;
+    std::string measured;
+    std::string floor;  // what the figure can never beat, measured in the same run where possible
+    std::string goal;
+    Verdict verdict = Verdict::NoGoal;
+};
+
+// One tab-separated line on stdout, starting with "FIGURE"; ./bench gathers these into its table.
+void Report(const Figure& figure);
+
+inline Verdict Below(double measured, double goal) {
+    return measured < goal ? Verdict::Holds : Verdict::Misses;
+}
+inline Verdict AtLeast(double measured, double goal) {
+    return measured >= goal ? Verdict::Holds : Verdict::Misses;
+}
+
+}  // namespace veltrix::bench
