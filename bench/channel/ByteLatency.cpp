@@ -3,13 +3,14 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <optional>
+#include <stdexcept>
 #include <thread>
 
 #include "Figure.h"
 #include "Format.h"
 #include "Line.h"
+#include "OpenChannel.h"
 #include "PortDirectory.h"
 #include "RawPtyWaiter.h"
 #include "Samples.h"
@@ -63,15 +64,12 @@ std::optional<std::chrono::nanoseconds> RawSample(const sim::PseudoTerminal& dev
     return *readable - written;
 }
 
-int Main() {
+void Measure() {
     test::PortDirectory ports;
     const sim::PseudoTerminal& channelDevice = ports.AddPort(kChannel);
     const sim::PseudoTerminal& rawDevice = ports.AddPort(kRawCom);
     RawPtyWaiter waiter(rawDevice.PortPath());
-    if (VCI_OpenDevice(kChannel) != 1) {
-        std::fprintf(stderr, "cannot open COM%d\n", kChannel);
-        return 1;
-    }
+    OpenChannel(kChannel);
 
     // Interleaved, so both see the same load on the machine.
     Samples channel;
@@ -82,9 +80,7 @@ int Main() {
         const auto channelSample = ChannelSample(channelDevice);
         std::this_thread::sleep_for(kPause);
         if (!rawSample || !channelSample) {
-            std::fprintf(stderr, "a byte did not arrive within %lld ms\n",
-                         static_cast<long long>(kPatience.count()));
-            return 1;
+            throw std::runtime_error("a byte did not arrive in time");
         }
         raw.push_back(*rawSample);
         channel.push_back(*channelSample);
@@ -103,12 +99,11 @@ int Main() {
                 DurationText(Percentile(raw, 100)) + ")",
             "< " + DurationText(kGoal),
             Below(p99.count(), std::chrono::nanoseconds(kGoal).count())});
-    return 0;
 }
 
 }  // namespace
 }  // namespace veltrix::bench
 
 int main() {
-    return veltrix::bench::Main();
+    veltrix::bench::Measure();
 }

@@ -3,7 +3,7 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
+#include <stdexcept>
 
 #include "Figure.h"
 #include "Format.h"
@@ -21,7 +21,7 @@ constexpr int32_t kChannel = 0;
 constexpr int kCycles = 15;
 constexpr auto kCloseWait = 200ms;
 // Start-up may spend 50 ms beyond the closes' waits with 8 ports: about 6 ms per port.
-constexpr auto kCycleAllowance = 50ms / 8;
+constexpr auto kCycleAllowance = std::chrono::microseconds(50ms) / 8;
 
 template <typename Action>
 std::chrono::nanoseconds TimeOf(Action action) {
@@ -35,7 +35,7 @@ std::string MedianAndMax(const Samples& samples) {
            DurationText(Percentile(samples, 100)) + ")";
 }
 
-int Main() {
+void Measure() {
     test::PortDirectory ports;
     const std::string path = ports.AddPort(kChannel).LinkPath();
 
@@ -49,8 +49,7 @@ int Main() {
         int32_t opened = 0;
         opens.push_back(TimeOf([&] { opened = VCI_OpenDevice(kChannel); }));
         if (opened != 1) {
-            std::fprintf(stderr, "cannot open COM%d\n", kChannel);
-            return 1;
+            throw std::runtime_error("cannot open the channel");
         }
         closes.push_back(TimeOf([&] { VCI_CloseDevice(kChannel); }));
         cycles.push_back(opens.back() + closes.back());
@@ -65,12 +64,11 @@ int Main() {
     Report({"Open + close, port discovery's cost per port (median)", DurationText(cycle),
             DurationText(kCloseWait), "< " + DurationText(kCloseWait + kCycleAllowance),
             Below(cycle.count(), std::chrono::nanoseconds(kCloseWait + kCycleAllowance).count())});
-    return 0;
 }
 
 }  // namespace
 }  // namespace veltrix::bench
 
 int main() {
-    return veltrix::bench::Main();
+    veltrix::bench::Measure();
 }

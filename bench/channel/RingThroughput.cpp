@@ -12,6 +12,7 @@
 #include "Figure.h"
 #include "Format.h"
 #include "Line.h"
+#include "OpenChannel.h"
 #include "PortDirectory.h"
 #include "ReceiveRing.h"
 #include "vci.h"
@@ -114,10 +115,7 @@ int Main(int argc, char** argv) {
     test::PortDirectory ports;
     device = &ports.AddPort(kChannel);
     // VCI_ReadDevice hands out bytes only on an open channel.
-    if (VCI_OpenDevice(kChannel) != 1) {
-        std::fprintf(stderr, "cannot open COM%d\n", kChannel);
-        return 1;
-    }
+    OpenChannel(kChannel);
     RateCollector collector;
     collector.SetOutputStream(&std::cerr);
     collector.SetErrorStream(&std::cerr);
