@@ -1,7 +1,9 @@
 // Channels under sustained traffic: every channel at full line rate, random bytes at full speed in
 // both directions, and a ring that overflows through a real pseudo-terminal.
+#include <algorithm>
 #include <atomic>
 #include <thread>
+#include <vector>
 
 #include "ChannelFixture.h"
 #include "StreamBytes.h"
