@@ -10,19 +10,19 @@ tool=$1 grab=$2 screenshot=$3
 mkdir -p "$(dirname "$screenshot")"
 export QT_QPA_PLATFORM=xcb
 
-# Waits up to 60 s for `count` visible windows of the tool; prints the first one.
-wait_for_windows() {
-    local count=$1
+# Waits up to 60 s for a visible window of the tool other than `$1`; prints it.
+wait_for_window_besides() {
     for _ in $(seq 600); do
-        local windows
-        windows=$(xdotool search --onlyvisible --class veltrix-config 2>/dev/null || true)
-        if [ "$(printf '%s' "$windows" | grep -c .)" -ge "$count" ]; then
-            printf '%s\n' "$windows" | head -n 1
+        local found
+        found=$(xdotool search --onlyvisible --class veltrix-config 2>/dev/null | grep -vx "$1" |
+            head -n 1 || true)
+        if [ -n "$found" ]; then
+            echo "$found"
             return 0
         fi
         sleep 0.1
     done
-    echo "fewer than $count windows of veltrix-config appeared" >&2
+    echo "no window of veltrix-config appeared" >&2
     return 1
 }
 
@@ -30,16 +30,19 @@ wait_for_windows() {
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-window=$(wait_for_windows 1)
+window=$(wait_for_window_besides none)
 "$grab" "$screenshot"
 sleep 1
 kill -0 "$pid" || { echo "veltrix-config ended by itself" >&2; exit 1; }
 
-# No window manager: the window's origin is the top left of its menu bar, "File" comes first.
+# No window manager: a window's origin is the top left of its client area. "File" opens the
+# first menu of the bar, "Exit" is that menu's first item.
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + 15)) $((Y + 8)) click 1
-wait_for_windows 2 >/dev/null
-xdotool key Down Return
+menu=$(wait_for_window_besides "$window")
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$menu")"
+xdotool mousemove $((X + 20)) $((Y + 12)) click 1
 
 for _ in $(seq 600); do
     if ! kill -0 "$pid" 2>/dev/null; then
