@@ -1,0 +1,21 @@
+// The exceptions our platform stand-ins raise: each carries the message the user is shown.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace platform {
+
+class Exception : public std::runtime_error {
+  public:
+    explicit Exception(const std::string& message) : std::runtime_error(message) {}
+    std::string Message() const { return what(); }
+};
+
+// A text that does not convert to a number.
+class EConvertError : public Exception {
+  public:
+    using Exception::Exception;
+};
+
+}  // namespace platform
