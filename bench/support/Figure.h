@@ -15,7 +15,8 @@ struct Figure {
     Verdict verdict = Verdict::NoGoal;
 };
 
-// One tab-separated line on stdout, starting with "FIGURE"; ./benchmark gathers these into its table.
+// One tab-separated line on stdout, starting with "FIGURE"; ./benchmark gathers these into its
+// table.
 void Report(const Figure& figure);
 
 inline Verdict Below(double measured, double goal) {
