@@ -14,8 +14,8 @@ class TransactionView {
     virtual int32_t CommIndex() const = 0;  // the channel the window holds open
     virtual void SetButtonEnabled(TransactionButton button, bool enabled) = 0;
     virtual void SetStatusText(const std::string& text) = 0;  // status bar panel 1
-    virtual void ShowWarning(const std::string& text,
-                             const std::string& caption) = 0;  // modal box
+    // A modal box with a warning icon and an OK button.
+    virtual void ShowWarning(const std::string& text, const std::string& caption) = 0;
 };
 
 }  // namespace veltrix::protocol

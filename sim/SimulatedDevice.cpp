@@ -89,53 +89,53 @@ void SimulatedDevice::Run() {
         pollfd watched[] = {{stop_.Fd(), POLLIN, 0},
                             {pty_.DeviceFd(), POLLIN, 0},
                             {ownBytesWaiting_.Fd(), POLLIN, 0}};
-        int timeoutMs = -1;
-        if (parser_.HeldBytes() > 0) {
-            const auto quietUntil = lastInput + FRAME_GAP;
-            timeoutMs = static_cast<int>(std::max<int64_t>(
-                0,
-                std::chrono::ceil<std::chrono::milliseconds>(quietUntil - Clock::now()).count()));
-        }
-        const int ready = ::poll(watched, 3, timeoutMs);
-        if (watched[0].revents != 0) {
+        const int ready = ::poll(watched, 3, QuietTimeoutMs(lastInput));
+        // Every step but the first returns false once the stop has come.
+        if (watched[0].revents != 0 || (ready == 0 && !GiveUpUnfinishedRequest()) ||
+            (watched[2].revents != 0 && !SendOwnBytes()) ||
+            (watched[1].revents != 0 && !TakeInput(lastInput))) {
             return;
         }
-        if (ready == 0) {
-            Log("line quiet in the middle of a request: giving it up");
-            if (!Answer(parser_.Expire(), Clock::now())) {
-                return;
-            }
-            continue;
-        }
-        if (watched[2].revents != 0) {
-            ownBytesWaiting_.Lower();
-            std::vector<uint8_t> bytes;
-            {
-                std::lock_guard lock(mutex_);
-                bytes.swap(ownBytes_);
-            }
-            Log("sending " + Bytes(bytes.size()) + " of its own, unasked");
-            if (!Transmit(bytes)) {
-                return;
-            }
-        }
-        if (watched[1].revents == 0) {
-            continue;
-        }
-        uint8_t input[4096];
-        const ssize_t got = ::read(pty_.DeviceFd(), input, sizeof input);
-        if (got > 0) {
-            lastInput = Clock::now();
-            if (!Answer(parser_.Feed({input, static_cast<size_t>(got)}), lastInput)) {
-                return;
-            }
-        } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
-            // Cannot happen while the port end is held open; should it, wait rather than spin.
-            if (!line_.SleepUntil(Clock::now() + FRAME_GAP)) {
-                return;
-            }
-        }
     }
+}
+
+int SimulatedDevice::QuietTimeoutMs(Clock::time_point lastInput) const {
+    if (parser_.HeldBytes() == 0) {
+        return -1;
+    }
+    const auto left =
+        std::chrono::ceil<std::chrono::milliseconds>(lastInput + FRAME_GAP - Clock::now());
+    return static_cast<int>(std::max<int64_t>(0, left.count()));
+}
+
+bool SimulatedDevice::GiveUpUnfinishedRequest() {
+    Log("line quiet in the middle of a request: giving it up");
+    return Answer(parser_.Expire(), Clock::now());
+}
+
+bool SimulatedDevice::SendOwnBytes() {
+    ownBytesWaiting_.Lower();
+    std::vector<uint8_t> bytes;
+    {
+        std::lock_guard lock(mutex_);
+        bytes.swap(ownBytes_);
+    }
+    Log("sending " + Bytes(bytes.size()) + " of its own, unasked");
+    return Transmit(bytes);
+}
+
+bool SimulatedDevice::TakeInput(Clock::time_point& lastInput) {
+    uint8_t input[4096];
+    const ssize_t got = ::read(pty_.DeviceFd(), input, sizeof input);
+    if (got > 0) {
+        lastInput = Clock::now();
+        return Answer(parser_.Feed({input, static_cast<size_t>(got)}), lastInput);
+    }
+    if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
+        return true;
+    }
+    // Cannot happen while the port end is held open; should it, wait rather than spin.
+    return line_.SleepUntil(Clock::now() + FRAME_GAP);
 }
 
 bool SimulatedDevice::Answer(const std::vector<ParsedItem>& items, Clock::time_point arrived) {

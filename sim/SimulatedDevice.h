@@ -59,7 +59,12 @@ class SimulatedDevice {
 
   private:
     void Run();
-    // False when the stop came first.
+    // How long poll() may wait: for good, or until an unfinished request is to be given up.
+    int QuietTimeoutMs(DeviceLine::Clock::time_point lastInput) const;
+    // These return false when the stop came first.
+    bool GiveUpUnfinishedRequest();
+    bool SendOwnBytes();
+    bool TakeInput(DeviceLine::Clock::time_point& lastInput);
     bool Answer(const std::vector<ParsedItem>& items, DeviceLine::Clock::time_point arrived);
     bool Transmit(std::span<const uint8_t> bytes);
     void Log(const std::string& line) const;
