@@ -9,6 +9,7 @@
 
 #include "ControlFactory.h"
 #include "ReportListView.h"
+#include "SettingsItems.h"
 #include "UnitCANConfig.h"
 
 QWidget* TFormCANConfig::BuildFilterPage() {
@@ -27,7 +28,7 @@ QWidget* TFormCANConfig::BuildFilterPage() {
     auto* newFilter = new QGridLayout();
     column->addLayout(newFilter);
     ComboBoxTorvane8FrameType =
-        window::NewList("ComboBoxTorvane8FrameType", {"Standard Frame", "Extend   Frame"}, 0);
+        window::NewList("ComboBoxTorvane8FrameType", window::transfer::FILTER_FRAME_TYPE_ITEMS, 0);
     window::AddLabelled(*newFilter, 0, 0, "Frame Type:", ComboBoxTorvane8FrameType);
     EditTorvane8StartID = window::NewEdit("EditTorvane8StartID", "00000000");
     window::AddLabelled(*newFilter, 0, 2, "Start ID: 0x     ", EditTorvane8StartID);

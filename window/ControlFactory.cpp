@@ -20,6 +20,14 @@ QComboBox* NewList(const char* name, const QStringList& items, int defaultIndex)
     return list;
 }
 
+QComboBox* NewList(const char* name, std::span<const char* const> items, int defaultIndex) {
+    QStringList texts;
+    for (const char* item : items) {
+        texts << item;
+    }
+    return NewList(name, texts, defaultIndex);
+}
+
 QLineEdit* NewEdit(const char* name, const QString& text) {
     auto* edit = new QLineEdit(text);
     edit->setObjectName(name);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <span>
+
 class QCheckBox;
 class QComboBox;
 class QBoxLayout;
@@ -18,6 +20,7 @@ namespace window {
 
 // A list the user can only pick from, with `defaultIndex` selected.
 QComboBox* NewList(const char* name, const QStringList& items, int defaultIndex);
+QComboBox* NewList(const char* name, std::span<const char* const> items, int defaultIndex);
 QLineEdit* NewEdit(const char* name, const QString& text);
 QCheckBox* NewCheckBox(const char* name, const QString& caption);
 QPushButton* NewButton(const char* name, const QString& caption);

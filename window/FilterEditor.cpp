@@ -7,17 +7,20 @@
 #include <initializer_list>
 
 #include "FieldText.h"
+#include "Identifiers.h"
 #include "MessageBox.h"
+#include "ParameterImage.h"
 #include "ReportListView.h"
 #include "UnitCANConfig.h"
 
 namespace {
 
 // The device's parameter image has room for this many filters.
-constexpr int MAX_FILTER_ROWS = 16;
-constexpr int STANDARD_FRAME = 0;
-constexpr uint32_t STANDARD_ID_MASK = 0x7FF;
-constexpr uint32_t EXTENDED_ID_MASK = 0x1FFFFFFF;
+constexpr int MAX_FILTER_ROWS = static_cast<int>(veltrix::protocol::FILTER_SLOTS);
+
+QString PrefixedHex8(uint32_t value) {
+    return QString::fromStdString(window::transfer::PrefixedHex8(value));
+}
 
 }  // namespace
 
@@ -28,9 +31,8 @@ void TFormCANConfig::FilterIDAdd() {
         platform::WarningBox("All the filter has been used!", "Waring");
         return;
     }
-    const uint32_t mask = ComboBoxTorvane8FrameType->currentIndex() == STANDARD_FRAME
-                              ? STANDARD_ID_MASK
-                              : EXTENDED_ID_MASK;
+    const uint32_t mask =
+        window::transfer::IdentifierMask(ComboBoxTorvane8FrameType->currentIndex());
     const uint32_t maskedStart = start & mask;
     const uint32_t maskedEnd = end & mask;
     if (maskedStart > maskedEnd) {
@@ -38,8 +40,8 @@ void TFormCANConfig::FilterIDAdd() {
         return;
     }
     const QStringList entry = {ComboBoxTorvane8Port->currentText(),
-                               ComboBoxTorvane8FrameType->currentText(),
-                               window::PrefixedHex8(maskedStart), window::PrefixedHex8(maskedEnd)};
+                               ComboBoxTorvane8FrameType->currentText(), PrefixedHex8(maskedStart),
+                               PrefixedHex8(maskedEnd)};
     for (int row = 0; row < ListViewTorvane8FrameID->rowCount(); ++row) {
         if (ListViewTorvane8FrameID->RowTexts(row) == entry) {
             return;
