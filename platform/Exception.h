@@ -18,4 +18,11 @@ class EConvertError : public Exception {
     using Exception::Exception;
 };
 
+// An index that names no item of a list.
+class EListError : public Exception {
+  public:
+    explicit EListError(int index)
+        : Exception("List index out of bounds (" + std::to_string(index) + ")") {}
+};
+
 }  // namespace platform

@@ -95,6 +95,8 @@ void TFormCANConfig::BuildConnectionGroup(QWidget* client) {
     ComboBoxCommIndex = new QComboBox();
     ComboBoxCommIndex->setObjectName("ComboBoxCommIndex");
     ComboBoxCommIndex->setEditable(true);
+    // A typed text never becomes an item: an item without a channel would name no port.
+    ComboBoxCommIndex->setInsertPolicy(QComboBox::NoInsert);
     window::Place(ComboBoxCommIndex, GroupBox2, {16, 16, 145, 21});
     ButtonReadParameter = window::NewButton("ButtonReadParameter", "读取参数");
     window::Place(ButtonReadParameter, GroupBox2, {448, 16, 105, 25});

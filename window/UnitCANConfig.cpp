@@ -46,15 +46,16 @@ TFormCANConfig::TFormCANConfig() : QMainWindow(nullptr, Qt::Window | window::CLO
     platform::RunHandler([this] { FormCreate(this); });
 }
 
+TFormCANConfig::~TFormCANConfig() {
+    ClosePortIfOpen();
+}
+
 void TFormCANConfig::FormCreate(QObject* /*Sender*/) {
+    ListOpenablePorts();
     FilterEnableApply();
     PageControlVerdane4->setCurrentIndex(CONVERSION_PAGE);
     RefillTorvane8Port();
     ComboBoxSwitchModeChange(nullptr);
-}
-
-void TFormCANConfig::Exit1Click(QObject* /*Sender*/) {
-    close();
 }
 
 void TFormCANConfig::AboutCANConfig1Click(QObject* /*Sender*/) {
@@ -102,6 +103,12 @@ void TFormCANConfig::showEvent(QShowEvent* event) {
 
 void TFormCANConfig::ConnectHandlers() {
     using platform::ConnectHandler;
+    ConnectHandler(ButtonOpenRS232, &QPushButton::clicked, this,
+                   &TFormCANConfig::ButtonOpenRS232Click);
+    ConnectHandler(ButtonReadParameter, &QPushButton::clicked, this,
+                   &TFormCANConfig::ButtonReadParameterClick);
+    ConnectHandler(ButtonWriteParameter, &QPushButton::clicked, this,
+                   &TFormCANConfig::ButtonWriteParameterClick);
     ConnectHandler(Exit1, &QAction::triggered, this, &TFormCANConfig::Exit1Click);
     ConnectHandler(AboutCANConfig1, &QAction::triggered, this,
                    &TFormCANConfig::AboutCANConfig1Click);

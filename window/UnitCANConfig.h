@@ -1,11 +1,18 @@
 // The main window: the connection group, the device group with its settings pages, the menu and
-// the status bar; the enabling rules of the pages and the filter list editor.
+// the status bar; the enabling rules of the pages and the filter list editor; the port toggle and
+// the transfer of the settings to and from the device.
 #pragma once
 
 #include <QMainWindow>
 
+#include <cstdint>
+
+#include "ParameterImage.h"
+#include "TransactionView.h"
+
 class QAction;
 class QCheckBox;
+class QCloseEvent;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -17,12 +24,18 @@ class QTabWidget;
 namespace window {
 class PanelStatusBar;
 class ReportListView;
+namespace transfer {
+struct Settings;
+}  // namespace transfer
 }  // namespace window
 
-class TFormCANConfig : public QMainWindow {
+// The window is what the read and write transactions report to.
+class TFormCANConfig : public QMainWindow, public veltrix::protocol::TransactionView {
   public:
     // Builds every control with its default and initial state, then runs FormCreate.
     TFormCANConfig();
+    // Closes the port if it is still open, as when the window closes.
+    ~TFormCANConfig() override;
 
     // Menu.
     QMenuBar* MainMenu1;
@@ -94,6 +107,11 @@ class TFormCANConfig : public QMainWindow {
 
     // Event handlers; each takes the control that raised the event and does not use it.
     void FormCreate(QObject* Sender);
+    // Leaves the close action as it is, so closing the main window ends the application.
+    void FormClose(QObject* Sender, QCloseEvent* Action);
+    void ButtonOpenRS232Click(QObject* Sender);
+    void ButtonReadParameterClick(QObject* Sender);
+    void ButtonWriteParameterClick(QObject* Sender);
     void Exit1Click(QObject* Sender);
     void AboutCANConfig1Click(QObject* Sender);
     void ComboBoxSwitchModeChange(QObject* Sender);
@@ -107,8 +125,23 @@ class TFormCANConfig : public QMainWindow {
     void FilterIDDelete();
     void FilterEnableApply();
 
+    // The transfer between the controls and a parameter image.
+    void LoadImageToForm(const veltrix::protocol::ParameterImage& image);
+    void ShowBasicInfo(const veltrix::protocol::ParameterImage& image);
+    void ImageToFilterList(const veltrix::protocol::ParameterImage& image);
+    void WriteFormToDevice(uint8_t pageIndex);
+    void FilterListToImage(veltrix::protocol::ParameterImage& image);
+
+    // What the transactions need of the window.
+    int32_t CommIndex() const override;
+    void SetButtonEnabled(veltrix::protocol::TransactionButton button, bool enabled) override;
+    void SetStatusText(const std::string& text) override;
+    void ShowWarning(const std::string& text, const std::string& caption) override;
+
   protected:
     void showEvent(QShowEvent* event) override;
+    // Runs FormClose for every way of closing the window.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildFrame();
@@ -122,6 +155,24 @@ class TFormCANConfig : public QMainWindow {
     QWidget* BuildFilterPage();
     void ConnectHandlers();
     void RefillTorvane8Port();
+
+    // The port list, the toggle and the end of the program.
+    void ListOpenablePorts();
+    int32_t SelectedChannel() const;
+    void ShowPortClosed();
+    void ClosePortIfOpen();
+
+    // The controls of the settings pages as plain values, and back.
+    window::transfer::Settings ReadSettings() const;
+    void ApplySettings(const window::transfer::Settings& settings);
+    // The page of PageControlCANConfig in front, as the requests carry it.
+    uint8_t ActivePageIndex() const;
 };
 
 extern TFormCANConfig* FormCANConfig;
+
+// True exactly while the window holds a port open.
+extern bool RS232Opened;
+// The channel of the port last opened with success; the transactions talk to it. Within the
+// window's members, the name means the method of the same name: use ::CommIndex there.
+extern int32_t CommIndex;

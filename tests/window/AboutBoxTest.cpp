@@ -41,7 +41,7 @@ class AboutBoxTest : public FormFixture {
 };
 
 TEST_F(AboutBoxTest, HasItsCaptionPanelLabelsAndDefaultButton) {
-    TAboutBox& box = *aboutBox_;
+    TAboutBox& box = About();
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(box.windowTitle(), "About");
     EXPECT_EQ(box.minimumSize(), QSize(344, 145));
@@ -77,11 +77,11 @@ TEST_F(AboutBoxTest, EnterClosesItAndChoosingAboutAgainShowsTheSameBoxWithTheSam
     const auto pressEnter = [](TAboutBox& box) { QTest::keyClick(&box, Qt::Key_Return); };
     const Seen first = ChooseAboutAndThen(pressEnter);
     EXPECT_TRUE(first.modal);
-    EXPECT_FALSE(aboutBox_->isVisible());
+    EXPECT_FALSE(About().isVisible());
 
     const Seen second = ChooseAboutAndThen(pressEnter);
     EXPECT_TRUE(second.modal);
-    EXPECT_FALSE(aboutBox_->isVisible());
+    EXPECT_FALSE(About().isVisible());
     EXPECT_EQ(second.product, "VeltrixConifg V1.0  for the following product:");
     EXPECT_EQ(second.product, first.product);
     EXPECT_EQ(second.version, first.version);
@@ -93,7 +93,7 @@ TEST_F(AboutBoxTest, OkButtonClosesIt) {
     ShowPage(1);
     const Seen seen = ChooseAboutAndThen([](TAboutBox& box) { Click(box.OKButton); });
     EXPECT_TRUE(seen.modal);
-    EXPECT_FALSE(aboutBox_->isVisible());
+    EXPECT_FALSE(About().isVisible());
     EXPECT_TRUE(Form().isVisible());
 }
 

@@ -68,8 +68,9 @@ TEST_F(FrameTest, FrameControlsHaveTheirPlaceCaptionAndInitialState) {
         EXPECT_EQ(each.control->isEnabled(), each.enabled) << name;
     }
     EXPECT_TRUE(form.ComboBoxCommIndex->isEditable());
+    // The fixture's port directory holds no port.
     EXPECT_EQ(form.ComboBoxCommIndex->count(), 0);
-    EXPECT_EQ(form.ComboBoxCommIndex->currentText(), "");
+    EXPECT_EQ(form.ComboBoxCommIndex->currentText(), "No RS232 port find !");
 }
 
 TEST_F(FrameTest, DeviceGroupHoldsOnePageWithTheSettingsPagesTheLastOneHidden) {

@@ -1,15 +1,21 @@
-// grab_screen FILE: saves what the X display in $DISPLAY shows as a PNG picture.
+// grab_screen FILE [X Y WIDTH HEIGHT]: saves what the X display in $DISPLAY shows, or the given
+// part of it, as a PNG picture.
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: grab_screen FILE\n");
+    if (argc != 2 && argc != 6) {
+        std::fprintf(stderr, "usage: grab_screen FILE [X Y WIDTH HEIGHT]\n");
         return 2;
     }
     QGuiApplication application(argc, argv);
-    return QGuiApplication::primaryScreen()->grabWindow(0).save(argv[1]) ? 0 : 1;
+    const bool part = argc == 6;
+    const QPixmap picture = QGuiApplication::primaryScreen()->grabWindow(
+        0, part ? std::atoi(argv[2]) : 0, part ? std::atoi(argv[3]) : 0,
+        part ? std::atoi(argv[4]) : -1, part ? std::atoi(argv[5]) : -1);
+    return picture.save(argv[1]) ? 0 : 1;
 }

@@ -92,11 +92,11 @@ TEST_F(PicturesTest, FilterPageWithRowsAndEnabledEditorIsWrittenAsPicture) {
 }
 
 TEST_F(PicturesTest, AboutBoxFitsAndIsWrittenAsPicture) {
-    aboutBox_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(aboutBox_.get()));
-    ExpectNothingClipped(aboutBox_.get());
-    Save(aboutBox_.get(), "about-box");
-    aboutBox_->close();
+    About().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&About()));
+    ExpectNothingClipped(&About());
+    Save(&About(), "about-box");
+    About().close();
 }
 
 }  // namespace
