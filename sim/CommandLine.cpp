@@ -60,6 +60,14 @@ const Option OPTIONS[] = {
      [](CommandLine& line, std::string_view value) {
          line.device.faults.strayBytes = Number(value, 1, 100000);
      }},
+    {"--inserted", "N", "send N bytes of noise inside the image",
+     [](CommandLine& line, std::string_view value) {
+         line.device.faults.insertedBytes = Number(value, 1, 100000);
+     }},
+    {"--inserted-at", "K", "with --inserted: after the image's first K bytes (default 120)",
+     [](CommandLine& line, std::string_view value) {
+         line.device.faults.insertedAt = Number(value, 0, 240);
+     }},
     {"--answer-writes", "", "answer every write request by sending it back",
      [](CommandLine& line, std::string_view) { line.device.faults.answerWrites = true; }},
     {"--ignore-writes", "", "store nothing of a write request",

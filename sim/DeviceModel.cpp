@@ -123,6 +123,14 @@ Response DeviceModel::Read(const ReadRequest& request) const {
         image.resize(*faults_.shortLength);
         note += ", cut to " + Bytes(image.size());
     }
+    if (faults_.insertedBytes > 0) {
+        const size_t at = std::min(faults_.insertedAt, image.size());
+        const std::vector<uint8_t> inserted = Noise(faults_.insertedBytes);
+        image.insert(image.begin() + static_cast<std::ptrdiff_t>(at), inserted.begin(),
+                     inserted.end());
+        note +=
+            ", with " + Bytes(faults_.insertedBytes) + " of noise after byte " + std::to_string(at);
+    }
     std::vector<uint8_t> reply = Noise(faults_.strayBytes);
     reply.insert(reply.end(), image.begin(), image.end());
     const std::vector<uint8_t> extra = Noise(faults_.extraBytes);
