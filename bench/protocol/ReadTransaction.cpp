@@ -7,12 +7,9 @@
 #include "Figure.h"
 #include "Format.h"
 #include "Line.h"
-#include "OpenChannel.h"
-#include "PortDirectory.h"
-#include "QuietView.h"
+#include "PacedDevice.h"
 #include "Requests.h"
 #include "Samples.h"
-#include "SimulatedDevice.h"
 #include "Transactions.h"
 #include "vci.h"
 
@@ -51,21 +48,8 @@ std::chrono::nanoseconds ReplyArrival() {
     return arrived - sent;
 }
 
-void ReportAgainstTheWait(const std::string& name, std::chrono::nanoseconds read,
-                          std::chrono::nanoseconds sleep) {
-    const auto goal = sleep + kAllowance;
-    Report({name, DurationText(read),
-            "bare " + kWaitText + " sleep: " + DurationText(sleep) + "; " +
-                DurationText(kLineTime) + " line time inside it",
-            "< " + DurationText(goal) + " (floor + " + DurationText(kAllowance) + ")",
-            Below(read.count(), goal.count())});
-}
-
 void Measure() {
-    test::PortDirectory ports;
-    sim::SimulatedDevice device({.comNumber = kChannel, .portDir = ports.Path(), .paced = true});
-    OpenChannel(kChannel);
-    QuietView view(kChannel);
+    PacedDevice paced(kChannel);
 
     // Interleaved, so that all three see the same load on the machine.
     Samples sleeps;
@@ -75,17 +59,19 @@ void Measure() {
         sleeps.push_back(TimeOf([] { std::this_thread::sleep_for(kWait); }));
         protocol::ParameterImage image;
         bool read = false;
-        reads.push_back(TimeOf([&] { read = protocol::ReadDeviceParameter(view, 0, image); }));
-        if (!read || image != device.Image()) {
+        reads.push_back(
+            TimeOf([&] { read = protocol::ReadDeviceParameter(paced.View(), 0, image); }));
+        if (!read || image != paced.Device().Image()) {
             throw std::runtime_error("a read transaction failed");
         }
         replies.push_back(ReplyArrival());
     }
-    VCI_CloseDevice(kChannel);
 
-    ReportAgainstTheWait("Read transaction, median (request → image checked, paced device)",
-                         Percentile(reads, 50), Percentile(sleeps, 50));
-    ReportAgainstTheWait("Read transaction, p95", Percentile(reads, 95), Percentile(sleeps, 95));
+    const std::string floor = "bare " + kWaitText + " sleep";
+    ReportAboveFloor("Read transaction, median (request → image checked, paced device)",
+                     Percentile(reads, 50), Percentile(sleeps, 50), floor, kAllowance);
+    ReportAboveFloor("Read transaction, p95", Percentile(reads, 95), Percentile(sleeps, 95), floor,
+                     kAllowance);
     const auto reply = Percentile(replies, 95);
     Report({"Reply in the ring, p50 / p95 (read request sent → 240th byte counted)",
             DurationText(Percentile(replies, 50)) + " / " + DurationText(reply),
