@@ -56,6 +56,11 @@ bool DeviceLine::Send(std::span<const uint8_t> bytes) const {
     return true;
 }
 
+Clock::duration DeviceLine::TimeOnTheLine(size_t count) const {
+    return paced_ ? std::chrono::duration_cast<Clock::duration>(BYTE_TIME * count)
+                  : Clock::duration::zero();
+}
+
 bool DeviceLine::SleepUntil(Clock::time_point deadline) const {
     pollfd stop{stop_.Fd(), POLLIN, 0};
     while (Clock::now() < deadline) {

@@ -25,6 +25,8 @@ class DeviceLine {
 
     // False when the stop came first. Bytes the line cannot take any more are dropped.
     bool Send(std::span<const uint8_t> bytes) const;
+    // How long `count` bytes take on the line: none when unpaced.
+    Clock::duration TimeOnTheLine(size_t count) const;
     // False when the stop came first.
     bool SleepUntil(Clock::time_point deadline) const;
 

@@ -19,6 +19,9 @@ template <class... Visitors>
 struct Overloaded : Visitors... {
     using Visitors::operator()...;
 };
+// Spelled out for compilers without deduction from aggregate initialisation (clang 14).
+template <class... Visitors>
+Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 std::string Hex(unsigned value) {
     char text[8];
@@ -122,6 +125,14 @@ Response DeviceModel::Read(const ReadRequest& request) const {
     if (faults_.shortLength && *faults_.shortLength < image.size()) {
         image.resize(*faults_.shortLength);
         note += ", cut to " + Bytes(image.size());
+    }
+    if (faults_.insertedBytes > 0) {
+        const size_t at = std::min(faults_.insertedAt, image.size());
+        const std::vector<uint8_t> inserted = Noise(faults_.insertedBytes);
+        image.insert(image.begin() + static_cast<std::ptrdiff_t>(at), inserted.begin(),
+                     inserted.end());
+        note +=
+            ", with " + Bytes(faults_.insertedBytes) + " of noise after byte " + std::to_string(at);
     }
     std::vector<uint8_t> reply = Noise(faults_.strayBytes);
     reply.insert(reply.end(), image.begin(), image.end());

@@ -26,6 +26,9 @@ struct Faults {
     // Noise after the image, and noise before it.
     size_t extraBytes = 0;
     size_t strayBytes = 0;
+    // Noise inside the image: insertedBytes of it after the image's first insertedAt bytes.
+    size_t insertedBytes = 0;
+    size_t insertedAt = protocol::PARAMETER_IMAGE_SIZE / 2;
     // Answer every write request by sending it back.
     bool answerWrites = false;
     // Store nothing of a write.

@@ -129,7 +129,10 @@ bool SimulatedDevice::TakeInput(Clock::time_point& lastInput) {
     const ssize_t got = ::read(pty_.DeviceFd(), input, sizeof input);
     if (got > 0) {
         lastInput = Clock::now();
-        return Answer(parser_.Feed({input, static_cast<size_t>(got)}), lastInput);
+        // The pty hands over at once what a real line brings a byte at a time: the device may
+        // act on a request only once its last byte would have come in.
+        const auto cameIn = lastInput + line_.TimeOnTheLine(static_cast<size_t>(got));
+        return Answer(parser_.Feed({input, static_cast<size_t>(got)}), cameIn);
     }
     if (got < 0 && (errno == EAGAIN || errno == EINTR)) {
         return true;

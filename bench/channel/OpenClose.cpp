@@ -15,20 +15,12 @@ namespace veltrix::bench {
 namespace {
 
 using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
 
 constexpr int32_t kChannel = 0;
 constexpr int kCycles = 15;
 constexpr auto kCloseWait = 200ms;
 // Start-up may spend 50 ms beyond the closes' waits with 8 ports: about 6 ms per port.
 constexpr auto kCycleAllowance = std::chrono::microseconds(50ms) / 8;
-
-template <typename Action>
-std::chrono::nanoseconds TimeOf(Action action) {
-    const auto started = Clock::now();
-    action();
-    return Clock::now() - started;
-}
 
 std::string MedianAndMax(const Samples& samples) {
     return DurationText(Percentile(samples, 50)) + " (max " +

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "Format.h"
+
 namespace veltrix::bench {
 
 namespace {
@@ -33,6 +35,15 @@ void Report(const Figure& figure) {
                 Cell(figure.measured).c_str(), Cell(figure.floor).c_str(),
                 Cell(figure.goal).c_str(), VerdictText(figure.verdict));
     std::fflush(stdout);
+}
+
+void ReportAboveFloor(const std::string& name, std::chrono::nanoseconds measured,
+                      std::chrono::nanoseconds floor, const std::string& floorText,
+                      std::chrono::nanoseconds allowance) {
+    const auto goal = floor + allowance;
+    Report({name, DurationText(measured), floorText + ": " + DurationText(floor),
+            "< " + DurationText(goal) + " (floor + " + DurationText(allowance) + ")",
+            Below(measured.count(), goal.count())});
 }
 
 }  // namespace veltrix::bench

@@ -1,4 +1,4 @@
-// Order statistics of timed samples.
+// Timed samples and their order statistics.
 #pragma once
 
 #include <algorithm>
@@ -9,6 +9,14 @@
 namespace veltrix::bench {
 
 using Samples = std::vector<std::chrono::nanoseconds>;
+
+// Wall time that `action` took.
+template <typename Action>
+std::chrono::nanoseconds TimeOf(Action action) {
+    const auto started = std::chrono::steady_clock::now();
+    action();
+    return std::chrono::steady_clock::now() - started;
+}
 
 // The nearest-rank percentile, 0 < percent <= 100, of a non-empty set of samples.
 inline std::chrono::nanoseconds Percentile(Samples samples, double percent) {

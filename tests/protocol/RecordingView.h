@@ -2,7 +2,9 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TransactionView.h"
@@ -22,6 +24,13 @@ class RecordingView : public protocol::TransactionView {
     void SetStatusText(const std::string& text) override { Record("status: " + text); }
     void ShowWarning(const std::string& text, const std::string& caption) override {
         Record("box: " + text + " [" + caption + "]");
+    }
+
+    // Runs `action` once, right after `call` is next recorded: a way into the middle of a
+    // transaction, such as its wait.
+    void OnceAfter(const std::string& call, std::function<void()> action) {
+        awaitedCall_ = call;
+        action_ = std::move(action);
     }
 
     const std::vector<std::string>& Calls() const { return calls_; }
@@ -45,11 +54,16 @@ class RecordingView : public protocol::TransactionView {
     void Record(const std::string& call) {
         calls_.push_back(call);
         times_.push_back(Clock::now());
+        if (action_ && call == awaitedCall_) {
+            std::exchange(action_, nullptr)();
+        }
     }
 
     int32_t commIndex_;
     std::vector<std::string> calls_;
     std::vector<Clock::time_point> times_;
+    std::string awaitedCall_;
+    std::function<void()> action_;
 };
 
 }  // namespace veltrix::test

@@ -1,16 +1,8 @@
 // Both transactions through the real channel layer, over a pseudo-terminal, against the
 // simulated device and its faults.
-#include <gtest/gtest.h>
-
-#include <optional>
-
 #include "DeviceIo.h"
-#include "PortDirectory.h"
-#include "RecordingView.h"
 #include "Requests.h"
-#include "SimulatedDevice.h"
-#include "Transactions.h"
-#include "vci.h"
+#include "TransactionFixture.h"
 
 namespace veltrix::protocol {
 namespace {
@@ -19,51 +11,8 @@ using namespace std::chrono_literals;
 using sim::Faults;
 using sim::ParsedItem;
 using sim::ReadRequest;
-using sim::SimulatedDevice;
 using sim::WriteRequest;
-using Calls = std::vector<std::string>;
-
-constexpr int32_t kChannel = 5;
-const Calls kWaitForDevice = {"disable OpenRS232",      "disable ReadParameter",
-                              "disable WriteParameter", "enable OpenRS232",
-                              "enable ReadParameter",   "enable WriteParameter"};
-const std::string kSucceeded = "status: Write device parameter Succeed!";
-const std::string kFailedStatus = "status: Write device parameter fail!";
-const std::string kFailedBox = "box: Write device parameter fail! [Waring]";
-
-Calls operator+(Calls left, const Calls& right) {
-    left.insert(left.end(), right.begin(), right.end());
-    return left;
-}
-
-// Settings as the window builds them: zeros where the device keeps its identity, and values
-// that differ from what the device holds.
-ParameterImage SettingsToWrite() {
-    ParameterImage image = sim::FactoryImage();
-    for (size_t offset = 1; offset < VERIFY_OFFSET; ++offset) {
-        image[offset] = 0;
-    }
-    image.Set(field::CANID, 0x7AB);
-    image.Set(field::FilterCount, 3);
-    image.Set(field::FilterStartID[2], 0x300);
-    image.Set(field::FilterEndID[2], 0x3FF);
-    image.Set(field::UARTFrameInterval, 250);
-    return image;
-}
-
-class TransactionTest : public ::testing::Test {
-  protected:
-    void StartDevice(const Faults& faults = {}, bool paced = false) {
-        device_.emplace(SimulatedDevice::Options{
-            .comNumber = kChannel, .portDir = ports_.Path(), .paced = paced, .faults = faults});
-        ASSERT_EQ(VCI_OpenDevice(kChannel), 1);
-    }
-    void TearDown() override { VCI_CloseDevice(kChannel); }
-
-    test::PortDirectory ports_;
-    std::optional<SimulatedDevice> device_;
-    test::RecordingView view_{kChannel};
-};
+using TransactionTest = TransactionFixture;
 
 TEST_F(TransactionTest, GoodReadTakesTheImageWhileTheButtonsAreDisabled) {
     StartDevice({}, true);

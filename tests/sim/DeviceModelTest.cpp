@@ -1,6 +1,7 @@
 // What the simulated device answers and stores, with and without faults.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "DeviceModel.h"
@@ -124,6 +125,13 @@ TEST(DeviceModelTest, ReadIsAnsweredWithTheImageAsEachFaultShapesIt) {
     const Bytes noisy = Concatenated(device.Handle(ReadRequest{0, 0}).transmissions);
     ASSERT_EQ(noisy.size(), 20u + PARAMETER_IMAGE_SIZE + 30u);
     EXPECT_EQ(Bytes(noisy.begin() + 20, noisy.begin() + 260), BytesOf(FactoryImage()));
+
+    device.SetFaults({.insertedBytes = 7, .insertedAt = 50});
+    const Bytes split = Concatenated(device.Handle(ReadRequest{0, 0}).transmissions);
+    ASSERT_EQ(split.size(), PARAMETER_IMAGE_SIZE + 7u);
+    const Bytes image = BytesOf(FactoryImage());
+    EXPECT_TRUE(std::equal(image.begin(), image.begin() + 50, split.begin()));
+    EXPECT_TRUE(std::equal(image.begin() + 50, image.end(), split.begin() + 57));
 }
 
 TEST(DeviceModelTest, WriteStoresTheSettingsAndKeepsItsOwnIdentity) {

@@ -83,9 +83,10 @@ TEST_F(SimExecutableTest, HelpNamesEveryFaultAndBadOptionsAreRefused) {
     EXPECT_EQ(ExitCode(Start({"--help"})), 0);
     const std::string help = Output();
     EXPECT_NE(help.find("Usage: veltrix-sim"), std::string::npos) << help;
-    for (const char* option : {"--com", "--port-dir", "--no-pacing", "--quiet", "--late",
-                               "--late-from", "--short", "--bad-checksum", "--extra", "--stray",
-                               "--answer-writes", "--ignore-writes", "--alter", "--new-info"}) {
+    for (const char* option :
+         {"--com", "--port-dir", "--no-pacing", "--quiet", "--late", "--late-from", "--short",
+          "--bad-checksum", "--extra", "--stray", "--inserted", "--inserted-at", "--answer-writes",
+          "--ignore-writes", "--alter", "--new-info"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
 
