@@ -17,7 +17,10 @@ constexpr char PRODUCT_CODE[] = "Veltrix-7A";
 std::string SerialNumberText(const ParameterImage& image) {
     std::string text;
     for (size_t i = 0; i < field::SerialNumber.count; ++i) {
-        text += (i > 0 ? "-" : "") + IntToHex(image.Get(field::SerialNumber[i]), 2);
+        if (i > 0) {
+            text += '-';
+        }
+        text += IntToHex(image.Get(field::SerialNumber[i]), 2);
     }
     return text;
 }
