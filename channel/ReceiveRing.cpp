@@ -7,8 +7,9 @@
 
 namespace vci {
 
-// Static and zero at start: about 19 MB that no data path ever allocates.
-ReceiveRing ReceiveRings[CHANNEL_COUNT];
+// Static and zero at start: about 19 MB that no data path ever allocates. Constant-initialised,
+// so no code runs over them at start: a page becomes resident only once a byte is written to it.
+constinit ReceiveRing ReceiveRings[CHANNEL_COUNT];
 
 namespace {
 uint32_t NextSlot(uint32_t index) {

@@ -16,7 +16,7 @@ inline constexpr uint32_t RING_CAPACITY = RING_SLOTS - 1;
 struct ReceiveRing {
     std::atomic<uint32_t> writeIndex{0};
     std::atomic<uint32_t> readIndex{0};
-    uint32_t slots[RING_SLOTS];  // one received byte per slot, upper 24 bits zero
+    uint32_t slots[RING_SLOTS]{};  // one received byte per slot, upper 24 bits zero
 };
 
 extern ReceiveRing ReceiveRings[CHANNEL_COUNT];
