@@ -23,6 +23,7 @@ class ChildProcess {
 
     pid_t Pid() const { return pid_; }
     // Waits for the program to end by itself; returns its exit status as waitpid() gives it.
+    // Call it once at most: the destructor then has nothing left to end.
     int Wait();
 
   private:
