@@ -2,9 +2,9 @@
 // load never throws; every list shows an item or none; numbers show as texts that convert back to
 // the bytes; the warning comes exactly when the count exceeds the 16 slots. Writing the loaded
 // values back either stops at a text that cannot convert (a list without selection, an interval
-// above the signed range) or gives the loaded settings and filters byte for byte, with only the
-// documented changes: positions beyond a list become 0xFF, tick bytes 1, the CAN ID masked to its
-// frame type, ports beyond 3 port 0, and the count at most 16.
+// above the signed range) or gives the loaded settings and filters byte for byte, changed only
+// where the tool means to: positions beyond a list become 0xFF, tick bytes 1, the CAN ID masked to
+// its frame type, ports beyond 3 port 0, and the count at most 16.
 //
 // Input: a 240-byte image; shorter inputs are skipped, bytes beyond the 240th ignored.
 #include <algorithm>
