@@ -75,17 +75,14 @@ extern "C" int32_t VCI_CloseDevice(int32_t channel) {
     if (!entry.portHandle.IsOpen()) {
         return 1;
     }
+    // A failed open keeps nothing, so an open port always has its reader running. The reader
+    // must be gone before the port closes: its descriptor number would be reused.
     const auto closeStarted = std::chrono::steady_clock::now();
-    const bool readerRan = entry.running.exchange(0) == 1;
-    // The reader must be gone before the port closes: its descriptor number would be reused.
-    if (readerRan) {
-        entry.wakeEvent.Signal();
-        entry.reader.Join();
-    }
+    entry.running = 0;
+    entry.wakeEvent.Signal();
+    entry.reader.Join();
     ReleaseChannel(entry);
-    if (readerRan) {
-        std::this_thread::sleep_until(closeStarted + std::chrono::milliseconds(CLOSE_WAIT_MS));
-    }
+    std::this_thread::sleep_until(closeStarted + std::chrono::milliseconds(CLOSE_WAIT_MS));
     return 1;
 }
 
